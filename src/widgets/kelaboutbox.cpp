@@ -1,0 +1,5 @@
+#include "kelaboutbox.h"
+
+TKelAboutBox::TKelAboutBox(QObject* parent) : QObject(parent) {}
+
+void TKelAboutBox::Execute() {}

@@ -1,0 +1,3 @@
+#include "keledit.h"
+
+TKelEdit::TKelEdit(QWidget* parent) : QLineEdit(parent) {}

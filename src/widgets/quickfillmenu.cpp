@@ -1,0 +1,3 @@
+#include "quickfillmenu.h"
+
+void AttachQuickFillMenu(QLineEdit*, int) {}
