@@ -1,0 +1,5 @@
+#include "keys_page.h"
+
+#include <QWidget>
+
+void BuildKeysPage(QWidget*) {}
