@@ -33,7 +33,7 @@ public:
     const std::string& Text(std::string_view name) const { return Text(FieldIdOf(name)); }
     bool Set(std::string_view name, const std::string& text) { return Set(FieldIdOf(name), text); }
 
-    bool operator==(const Settings&) const = default;
+    bool operator==(const Settings& other) const { return values_ == other.values_; }
 
 private:
     struct Value {
