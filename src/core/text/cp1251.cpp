@@ -81,9 +81,12 @@ Cp1251Encoded EncodeCp1251(std::string_view utf8) {
     Cp1251Encoded result;
     result.bytes.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        if (b < 0x80) {
-            result.bytes += utf8[i++];
+        // ASCII runs, nearly all of a config, are copied whole.
+        std::size_t run = i;
+        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80) ++run;
+        if (run > i) {
+            result.bytes.append(utf8, i, run - i);
+            i = run;
             continue;
         }
         char32_t cp = 0;
