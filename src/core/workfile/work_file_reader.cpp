@@ -61,9 +61,14 @@ WorkFileLoad ApplyWorkFile(std::string_view bytes, FieldSink& sink) {
     for (FieldId id : WorkFileOrder()) {
         const FieldDef& def = Field(id);
         if (def.kind == FieldKind::Memo) {
+            // Without a terminator the phrases end with the file, and the next field reads the
+            // first line past it.
             std::vector<std::string> talk;
-            for (auto line = lines.Next(); line && *line != kTalkTerminator; line = lines.Next())
-                talk.emplace_back(*line);
+            while (!lines.AtEnd()) {
+                const std::string_view line = *lines.Next();
+                if (line == kTalkTerminator) break;
+                talk.emplace_back(line);
+            }
             sink.SetLines(id, talk);
             continue;
         }
