@@ -25,7 +25,8 @@ class LineCursor {
     std::optional<std::string_view> Next() {
         ++taken_;
         if (AtEnd()) return std::nullopt;
-        const std::size_t end = std::min(text_.find_first_of("\r\n", pos_), text_.size());
+        std::size_t end = pos_;
+        while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
         const std::string_view line = text_.substr(pos_, end - pos_);
         pos_ = end;
         if (pos_ < text_.size()) {
@@ -57,9 +58,10 @@ WorkFileLoad ApplyWorkFile(std::string_view bytes, FieldSink& sink) {
     LineCursor lines(text);
     if (lines.Next() != kWorkFileMagic) return {WorkFileStatus::NotWorkFile, {}, 0};
 
+    const auto defs = Fields();
     std::string value;  // reused, so that plain values cost no allocation each
     for (FieldId id : WorkFileOrder()) {
-        const FieldDef& def = Field(id);
+        const FieldDef& def = defs[id];
         if (def.kind == FieldKind::Memo) {
             // Without a terminator the phrases end with the file, and the next field reads the
             // first line past it.
