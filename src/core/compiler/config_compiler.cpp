@@ -8,8 +8,10 @@ namespace quillex {
 
 std::vector<std::string> CompileConfig(const Settings& s, ConfigVariant v,
                                        std::string_view dateTime) {
+    // At most: the 278 default lines, every optional key line, the headshot script, the talk.
+    constexpr std::size_t kMostFixedLines = 278 + 5 + 12 + 1 + 5 + kActionRows + 1 + kBuyRows + 28;
     std::vector<std::string> lines;
-    lines.reserve(320);  // 278 lines at the defaults; more with talk lines and the headshot script
+    lines.reserve(kMostFixedLines + s.Lines(fields::Get().talk).size() + 2);  // ed, blank
     ConfigWriter w(lines, v);
     if (w.IsFull()) WriteHeader(w, s, dateTime);
     WriteSettingsSection(w, s);

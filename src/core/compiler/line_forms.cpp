@@ -1,12 +1,15 @@
 #include "compiler/line_forms.h"
 
+#include <algorithm>
+
 namespace quillex {
 namespace {
 
 std::string QuotedSetting(std::string_view name, std::string_view gap, std::string_view value) {
-    std::string line;
-    line.reserve(name.size() + gap.size() + value.size() + 2);
-    line.append(name).append(gap).append(1, '"').append(value).append(1, '"');
+    std::string line(name.size() + gap.size() + value.size() + 2, '"');
+    char* out = std::copy(name.begin(), name.end(), line.data());
+    out = std::copy(gap.begin(), gap.end(), out);
+    std::copy(value.begin(), value.end(), out + 1);  // between the two quotes
     return line;
 }
 
