@@ -38,19 +38,31 @@ constexpr OrderEntry kOrder[] = {
     {Entry::Blank},
 };
 
-// One resolved line of the order: a control with its console name, a comment or a blank.
+// One resolved line of the order: a setting line with its console name (the control's caption),
+// a comment or a blank line.
+enum class LineKind : std::uint8_t { Flag, Text, Item, Colour, Comment, Blank };
+
 struct Op {
-    Entry kind;
-    FieldKind fieldKind = FieldKind::Edit;
+    LineKind kind;
     FieldId id = 0;
-    std::string_view text = {};  // console name (the control's caption) or comment
+    std::string_view text = {};
 };
+
+LineKind LineOf(FieldKind kind) {
+    switch (kind) {
+        case FieldKind::Check:
+            return LineKind::Flag;
+        case FieldKind::Combo:
+            return LineKind::Item;
+        default:
+            return LineKind::Text;
+    }
+}
 
 std::vector<Op> Resolve() {
     std::vector<Op> ops;
     auto control = [&ops](FieldId id) {
-        const FieldDef& def = Field(id);
-        ops.push_back({Entry::Control, def.kind, id, def.caption});
+        ops.push_back({LineOf(Field(id).kind), id, Field(id).caption});
     };
     for (const OrderEntry& e : kOrder) {
         switch (e.kind) {
@@ -61,12 +73,13 @@ std::vector<Op> Resolve() {
                 for (int n = e.first; n <= e.last; ++n) control(RowField(e.text, n));
                 break;
             case Entry::Colour:
-                ops.push_back({Entry::Colour, FieldKind::Spin, fields::Get().r,
-                               Field(fields::Get().r).caption});
+                ops.push_back({LineKind::Colour, fields::Get().r, Field(fields::Get().r).caption});
                 break;
             case Entry::Comment:
+                ops.push_back({LineKind::Comment, 0, e.text});
+                break;
             case Entry::Blank:
-                ops.push_back({e.kind, FieldKind::Edit, 0, e.text});
+                ops.push_back({LineKind::Blank});
                 break;
         }
     }
@@ -91,20 +104,6 @@ std::string ColourValue(const Settings& s) {
     std::string value;
     value.append(r).append(1, ' ').append(g).append(1, ' ').append(b);
     return value;
-}
-
-void WriteControl(ConfigWriter& w, const Settings& s, const Op& op) {
-    switch (op.fieldKind) {
-        case FieldKind::Check:
-            w.Setting(op.text, BoolDigit(s.Flag(op.id)));
-            break;
-        case FieldKind::Combo:
-            w.Setting(op.text, SelectedItem(s, op.id));
-            break;
-        default:
-            w.Setting(op.text, s.Text(op.id));
-            break;
-    }
 }
 
 }  // namespace
@@ -150,19 +149,23 @@ void WriteSettingsSection(ConfigWriter& w, const Settings& s) {
 
     for (const Op& op : Order()) {
         switch (op.kind) {
-            case Entry::Control:
-                WriteControl(w, s, op);
+            case LineKind::Flag:
+                w.Setting(op.text, BoolDigit(s.Flag(op.id)));
                 break;
-            case Entry::Colour:
+            case LineKind::Text:
+                w.Setting(op.text, s.Text(op.id));
+                break;
+            case LineKind::Item:
+                w.Setting(op.text, SelectedItem(s, op.id));
+                break;
+            case LineKind::Colour:
                 w.Setting(op.text, ColourValue(s));
                 break;
-            case Entry::Comment:
+            case LineKind::Comment:
                 w.Comment(op.text);
                 break;
-            case Entry::Blank:
+            case LineKind::Blank:
                 w.Blank();
-                break;
-            case Entry::Run:
                 break;
         }
     }
