@@ -1,5 +1,122 @@
 #include "keys_page.h"
 
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QStackedWidget>
+#include <QToolButton>
 #include <QWidget>
+#include <string>
 
-void BuildKeysPage(QWidget*) {}
+#include "keledit.h"
+#include "keys_page_parts.h"
+#include "model/schema.h"
+
+namespace quillex::keyspage {
+
+QString Qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const FieldDef& Def(std::string_view name) {
+    return Field(FieldIdOf(name));
+}
+
+const FieldDef& Def(std::string_view prefix, int n) {
+    return Field(RowField(prefix, n));
+}
+
+QLineEdit* AddField(QWidget* parent, const FieldDef& def, const QRect& geometry) {
+    QLineEdit* edit = nullptr;
+    if (def.kind == FieldKind::Key) {
+        edit = new TKelEdit(parent);
+        // Key fields sit on the button face so that they read as "press a key here".
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, parent->palette().color(QPalette::Button));
+        edit->setPalette(palette);
+    } else {
+        edit = new QLineEdit(parent);
+    }
+    edit->setObjectName(Qs(def.name));
+    edit->setText(Qs(def.defaultText));
+    if (!def.hint.empty()) edit->setToolTip(Qs(def.hint));
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+QLabel* AddLabel(QWidget* parent, std::string_view text, const QRect& geometry,
+                 std::string_view hint) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(Qs(text));
+    if (!hint.empty()) label->setToolTip(Qs(hint));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QGroupBox* AddGroup(QWidget* parent, std::string_view title, const QRect& geometry) {
+    auto* group = new QGroupBox(Qs(title), parent);
+    group->setGeometry(geometry);
+    return group;
+}
+
+namespace {
+
+struct InnerTab {
+    const char* objectName;
+    const char* caption;
+    void (*build)(QWidget*, ClearSlots&);
+};
+
+constexpr InnerTab kInnerTabs[] = {
+    {"keysPageStandard", "Управление", BuildStandardPage},
+    {"keysPageScripts", "Скрипты", BuildScriptsPage},
+    {"keysPageBuy", "Покупка", BuildBuyPage},
+};
+
+constexpr int kTabButtonHeight = 22;
+constexpr int kTabBarHeight = 24;
+
+}  // namespace
+}  // namespace quillex::keyspage
+
+void BuildKeysPage(QWidget* page) {
+    using namespace quillex::keyspage;
+
+    auto* stack = new QStackedWidget(page);
+    stack->setObjectName(QStringLiteral("keysInnerTabs"));
+    stack->setGeometry(0, kTabBarHeight, page->width(), page->height() - kTabBarHeight);
+
+    // The inner tabs are flat buttons that rise under the pointer, one of them held down.
+    auto* buttons = new QButtonGroup(page);
+    int x = 2;
+    ClearSlots clearSlots;
+    for (const InnerTab& tab : kInnerTabs) {
+        auto* button = new QToolButton(page);
+        button->setObjectName(QStringLiteral("%1Tab").arg(QLatin1String(tab.objectName)));
+        button->setText(QString::fromUtf8(tab.caption));
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        const int width = button->sizeHint().width() + 12;
+        button->setGeometry(x, 1, width, kTabButtonHeight);
+        x += width + 2;
+        buttons->addButton(button, stack->count());
+
+        auto* inner = new QWidget(stack);
+        inner->setObjectName(QLatin1String(tab.objectName));
+        stack->addWidget(inner);
+        inner->setGeometry(0, 0, stack->width(), stack->height());
+        tab.build(inner, clearSlots);
+    }
+    QObject::connect(buttons, &QButtonGroup::idClicked, stack, &QStackedWidget::setCurrentIndex);
+    // A page switched to from code shows its button held down as well.
+    QObject::connect(stack, &QStackedWidget::currentChanged, buttons, [buttons](int index) {
+        if (QAbstractButton* button = buttons->button(index)) button->setChecked(true);
+    });
+    buttons->button(0)->setChecked(true);
+    stack->setCurrentIndex(0);
+
+    AddClearButtons(page, clearSlots);
+}
