@@ -1,0 +1,111 @@
+#include "field_controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSlider>
+#include <QSpinBox>
+#include <limits>
+
+#include "keledit.h"
+#include "model/schema.h"
+#include "model/settings.h"
+#include "qt_text.h"
+
+using quillex::FieldDef;
+using quillex::FieldKind;
+
+namespace {
+
+QWidget* CreateCheck(const FieldDef& def, QWidget* parent) {
+    auto* box = new QCheckBox(ToQString(def.caption), parent);
+    box->setChecked(def.defaultNumber != 0);
+    box->setCursor(Qt::PointingHandCursor);
+    box->setFixedHeight(kCheckHeight);
+    return box;
+}
+
+QWidget* CreateEdit(const FieldDef& def, QWidget* parent) {
+    auto* edit = def.kind == FieldKind::Key ? new TKelEdit(parent) : new QLineEdit(parent);
+    // A field has no length limit; QLineEdit would cut a loaded text at 32767 characters.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setText(ToQString(def.defaultText));
+    edit->setCursorPosition(0);
+    return edit;
+}
+
+QWidget* CreateTrackBar(const FieldDef& def, QWidget* parent) {
+    auto* bar = new QSlider(Qt::Horizontal, parent);
+    bar->setRange(def.min, def.max);
+    bar->setSingleStep(1);
+    bar->setTickInterval(1);
+    bar->setTickPosition(QSlider::TicksBelow);
+    bar->setValue(def.defaultNumber);
+    bar->setCursor(Qt::PointingHandCursor);
+    return bar;
+}
+
+QWidget* CreateSpin(const FieldDef& def, QWidget* parent) {
+    auto* spin = new QSpinBox(parent);
+    spin->setRange(def.min, def.max);
+    spin->setValue(quillex::SpinTextValue(std::string(def.defaultText)));
+    spin->setFixedHeight(kEditHeight + 2);
+    return spin;
+}
+
+QWidget* CreateCombo(const FieldDef&, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    for (std::string_view mode : quillex::kTextureModes) combo->addItem(ToQString(mode));
+    combo->setCurrentIndex(-1);  // the window selects the default item when it is created
+    return combo;
+}
+
+QWidget* CreateMemo(const FieldDef&, QWidget* parent) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return memo;
+}
+
+}  // namespace
+
+QWidget* CreateFieldControl(const FieldDef& def, QWidget* parent) {
+    QWidget* control = nullptr;
+    switch (def.kind) {
+        case FieldKind::Check:
+            control = CreateCheck(def, parent);
+            break;
+        case FieldKind::Edit:
+        case FieldKind::Key:
+            control = CreateEdit(def, parent);
+            break;
+        case FieldKind::TrackBar:
+            control = CreateTrackBar(def, parent);
+            break;
+        case FieldKind::Spin:
+            control = CreateSpin(def, parent);
+            break;
+        case FieldKind::Combo:
+            control = CreateCombo(def, parent);
+            break;
+        case FieldKind::Memo:
+            control = CreateMemo(def, parent);
+            break;
+    }
+    if (def.kind == FieldKind::Edit || def.kind == FieldKind::Key) {
+        control->setFixedHeight(kEditHeight);
+    }
+    control->setObjectName(ToQString(def.name));
+    if (!def.hint.empty()) control->setToolTip(ToQString(def.hint));
+    return control;
+}
+
+QLabel* CreateFieldLabel(const FieldDef& def, QWidget* parent) {
+    auto* label = new QLabel(ToQString(def.caption), parent);
+    if (!def.labelName.empty()) label->setObjectName(ToQString(def.labelName));
+    if (!def.labelHint.empty()) label->setToolTip(ToQString(def.labelHint));
+    return label;
+}
