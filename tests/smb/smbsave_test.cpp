@@ -1,31 +1,18 @@
-// Club saves against the loopback Samba server that smbd.sh starts: machine n is 127.0.0.n,
-// whose share [C] is the folder share/n of the server's temp folder, described by
-// conf/127.0.0.n.conf.
+// Club saves against the loopback Samba server.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "clubsave.h"
+#include "loopback_server.h"
 
 namespace quillex {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
+using namespace quillex::testing;
 
 // Every byte value, and the line ends the program writes.
 std::string AllByteValues() {
@@ -34,62 +21,22 @@ std::string AllByteValues() {
     return bytes + "\r\necho \xC3\xEE\xF2\xEE\xE2\xEE!\r\n";
 }
 
-enum class Share { Writable, ReadOnly, PasswordOnly, Missing };
-
 class SmbServer : public ::testing::Test {
   protected:
     void SetUp() override {
-        const char* state = getenv("QUILLEX_SMBD_STATE");
-        std::string root;
-        if (state != nullptr) std::getline(std::ifstream(state), root);
-        if (root.empty() || !fs::is_directory(root)) {
-            GTEST_SKIP() << "no loopback smbd (it needs root and the Debian package samba); "
-                            "run through ctest, which starts it";
-        }
-        root_ = root;
-        Reset();
+        const auto root = LoopbackServer::FindRoot();
+        if (!root) GTEST_SKIP() << LoopbackServer::kMissing;
+        server_.emplace(*root);
+        server_->Reset();
     }
-    void TearDown() override { RestoreShares(); }
+    void TearDown() override { server_.reset(); }
 
-    // Every machine writable with an empty config folder.
-    void Reset() {
-        RestoreShares();
-        for (int n = 1; n <= kClubMachineCount; ++n) {
-            for (const auto& entry : fs::directory_iterator(Folder(n))) fs::remove_all(entry);
-        }
-    }
-    void RestoreShares() {
-        std::vector<int> changed;
-        changed.swap(changed_);
-        for (const int n : changed) SetShare(n, Share::Writable);
-        changed_.clear();
-    }
+    void Reset() { server_->Reset(); }
+    std::filesystem::path Folder(int machine) const { return server_->Folder(machine); }
+    std::vector<std::string> Names(int machine) const { return server_->Names(machine); }
+    void SetShare(int machine, Share share) { server_->SetShare(machine, share); }
 
-    fs::path Folder(int machine) const {
-        return root_ / "share" / std::to_string(machine) / "Games/Half-Life/cstrike";
-    }
-    // The names in the machine's config folder.
-    std::vector<std::string> Names(int machine) const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(Folder(machine))) {
-            names.push_back(entry.path().filename().string());
-        }
-        return names;
-    }
-    // The share as the next connection to the machine finds it (smbd reads the include anew).
-    void SetShare(int machine, Share share) {
-        std::string text;
-        if (share != Share::Missing) {
-            text = "[C]\n    path = " + (root_ / "share" / std::to_string(machine)).string() +
-                   "\n    guest ok = " + (share == Share::PasswordOnly ? "no" : "yes") +
-                   "\n    read only = " + (share == Share::ReadOnly ? "yes" : "no") + "\n";
-        }
-        WriteBytes(root_ / "conf" / ("127.0.0." + std::to_string(machine) + ".conf"), text);
-        changed_.push_back(machine);
-    }
-
-    fs::path root_;
-    std::vector<int> changed_;
+    std::optional<LoopbackServer> server_;
 };
 
 TEST_F(SmbServer, EveryMachineGetsTheSameBytes) {
@@ -179,8 +126,8 @@ TEST_F(SmbServer, NickIsTheFileNameAsTyped) {
 TEST_F(SmbServer, EmptyTextGivesEmptyFiles) {
     ASSERT_TRUE(SaveToClub("", "VOvIrU").Ok());
     for (int n = 1; n <= kClubMachineCount; ++n) {
-        ASSERT_TRUE(fs::exists(Folder(n) / "voviru.cfg")) << "machine " << n;
-        EXPECT_EQ(fs::file_size(Folder(n) / "voviru.cfg"), 0u) << "machine " << n;
+        ASSERT_TRUE(std::filesystem::exists(Folder(n) / "voviru.cfg")) << "machine " << n;
+        EXPECT_EQ(std::filesystem::file_size(Folder(n) / "voviru.cfg"), 0u) << "machine " << n;
     }
 }
 
