@@ -11,6 +11,7 @@
 #include "clubsave.h"
 #include "error_report.h"
 #include "form_texts.h"
+#include "lost_characters.h"
 #include "model/fields.h"
 #include "output/config_file.h"
 #include "qt_text.h"
@@ -71,5 +72,6 @@ void TQuillexForm::SaveClick() {
     }
 
     if (!result.Ok()) throw CommandError(ToQString(result.error));
-    dialogs_->Information(this, QStringLiteral("Успешно выполнено!"));
+    dialogs_->Information(
+        this, QStringLiteral("Успешно выполнено!") + LostCharactersNote(file.unmappable));
 }

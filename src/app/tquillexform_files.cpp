@@ -8,6 +8,7 @@
 #include "error_report.h"
 #include "field_binding.h"
 #include "io/file_io.h"
+#include "lost_characters.h"
 #include "model/fields.h"
 #include "output/config_file.h"
 #include "qt_text.h"
@@ -20,14 +21,6 @@ namespace {
 
 const QString kAutoSaveFirst = QStringLiteral("AutoSave_1.wrk");
 const QString kAutoSaveSecond = QStringLiteral("AutoSave_2.wrk");
-
-// Said once wherever a save had to replace characters the code page cannot hold.
-QString LostCharactersNote(std::size_t count) {
-    if (count == 0) return {};
-    return QStringLiteral("\n\nВ кодировке Windows-1251 нет %1 символ(ов) из сохранённого текста: "
-                          "они записаны в файл как \"?\".")
-        .arg(count);
-}
 
 void WriteOrThrow(const QString& fileName, const std::string& bytes) {
     const quillex::FileWrite write = quillex::WriteFileAtomically(ToUtf8(fileName), bytes);
@@ -57,7 +50,8 @@ void TQuillexForm::SaveAsClick() {
     const std::optional<QString> folder = dialogs_->Folder(this, "Куда сохранить ваш конфиг?");
     if (!folder) return;
     Path->setText(*folder);
-    const std::size_t lost = WriteConfigInto(Path->text(), NickText(*binding_), Memo->toPlainText());
+    const std::size_t lost =
+        WriteConfigInto(Path->text(), NickText(*binding_), Memo->toPlainText());
     dialogs_->Information(this, "Успешно сохранено!" + LostCharactersNote(lost));
 }
 
@@ -67,7 +61,8 @@ void TQuillexForm::SpeedButton1Click() {
 
 void TQuillexForm::SpeedButton2Click() {
     if (!SaveAs->isEnabled()) return;
-    const std::size_t lost = WriteConfigInto(Path->text(), NickText(*binding_), Memo->toPlainText());
+    const std::size_t lost =
+        WriteConfigInto(Path->text(), NickText(*binding_), Memo->toPlainText());
     if (lost > 0) dialogs_->Information(this, "Сохранено." + LostCharactersNote(lost));
 }
 
@@ -109,7 +104,9 @@ void TQuillexForm::defaultwrk1Click() {
     WRKOpen(QCoreApplication::applicationDirPath() + QStringLiteral("/default.wrk"));
 }
 
-void TQuillexForm::VARGANTa1Click() { quillex::ApplyAuthorPreset(Sink()); }
+void TQuillexForm::VARGANTa1Click() {
+    quillex::ApplyAuthorPreset(Sink());
+}
 
 // N3 is a checkable action: Qt has already reversed its tick when this runs. Starting the
 // timer again begins a fresh period; the alternation flag keeps its place.

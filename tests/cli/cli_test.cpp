@@ -34,7 +34,7 @@ struct CliRun {
 };
 
 class CliTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
                ("quillex-cli-" + std::to_string(::getpid()) + "-" +
@@ -106,9 +106,9 @@ TEST_F(CliTest, ErrorsGoToStderrAndWriteNothing) {
         std::string message;
     } cases[] = {
         {Path("missing.wrk").string(), "Cannot open file " + Path("missing.wrk").string() + ".\n"},
-        {Path("notwrk.wrk").string(), "ОШИБКА!!! Неверная версия или файл: " +
-                                          Path("notwrk.wrk").string() +
-                                          " не является WRK файлом!!!\n"},
+        {Path("notwrk.wrk").string(),
+         "ОШИБКА!!! Неверная версия или файл: " + Path("notwrk.wrk").string() +
+             " не является WRK файлом!!!\n"},
         {Path("badint.wrk").string(), "'abc' is not a valid integer value.\n"},
         {Path("badbool.wrk").string(), "'yes' is not a valid boolean value.\n"},
     };
@@ -159,8 +159,8 @@ TEST_F(CliTest, DateDefaultsToTheLocalTime) {
     const std::string prefix = "// Last modified: ";
     const std::size_t at = run.out.find(prefix);
     ASSERT_NE(at, std::string::npos);
-    const std::string date = run.out.substr(at + prefix.size(),
-                                            run.out.find("\r\n", at) - at - prefix.size());
+    const std::string date =
+        run.out.substr(at + prefix.size(), run.out.find("\r\n", at) - at - prefix.size());
     EXPECT_GE(date.size(), 8u);
     EXPECT_NE(date.find(' '), std::string::npos) << date;
     EXPECT_NE(date.find(':'), std::string::npos) << date;

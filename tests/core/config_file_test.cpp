@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "output/config_file.h"
+
+#include <gtest/gtest.h>
 
 namespace quillex {
 namespace {

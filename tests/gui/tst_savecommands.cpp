@@ -35,11 +35,13 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-QByteArray Golden(const char* name) { return ReadBytes(QStringLiteral(QUILLEX_GOLDEN_DIR "/") + name); }
+QByteArray Golden(const char* name) {
+    return ReadBytes(QStringLiteral(QUILLEX_GOLDEN_DIR "/") + name);
+}
 
 // Makes every file write of this process fail past `bytes`, as a full disk would.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
         std::signal(SIGXFSZ, SIG_IGN);
@@ -49,7 +51,7 @@ public:
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
 
-private:
+  private:
     rlimit saved_{};
 };
 
@@ -58,7 +60,7 @@ private:
 class SaveCommandsTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir_;
     ScriptedDialogs dialogs_;
     std::unique_ptr<TQuillexForm> form_;
@@ -80,7 +82,7 @@ private:
     // Runs a handler the way the window runs its commands, through the error report.
     void Do(const std::function<void()>& command) { form_->RunCommand(command); }
 
-private slots:
+  private slots:
     void init() {
         QVERIFY(dir_.isValid());
         NewForm();
@@ -106,8 +108,9 @@ private slots:
         Do([&] { form_->SpeedButton1Click(); });
         QCOMPARE(form_->Path->text(), dir_.path());
         const QByteArray saved = ReadBytes(In("voviru.cfg"));
-        QCOMPARE(saved, QByteArray::fromStdString(
-                            quillex::MemoFileBytes(form_->Memo->toPlainText().toStdString()).bytes));
+        QCOMPARE(saved,
+                 QByteArray::fromStdString(
+                     quillex::MemoFileBytes(form_->Memo->toPlainText().toStdString()).bytes));
         QCOMPARE(saved.count("\r\n"), 278);
         QVERIFY(saved.endsWith("developer \"0\"\r\n"));
         QCOMPARE(dialogs_.Texts(Kind::Information), QStringList{"Успешно сохранено!"});
@@ -145,7 +148,8 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("file");
         QTest::addRow("empty path") << QString() << QStringLiteral("/voviru.cfg");
-        QTest::addRow("missing folder") << QStringLiteral("missing") << QStringLiteral("missing/voviru.cfg");
+        QTest::addRow("missing folder")
+            << QStringLiteral("missing") << QStringLiteral("missing/voviru.cfg");
         QTest::addRow("nick with a missing subfolder") << QString() << QString();
     }
     void failedConfigSavesShowTheCreateError() {
@@ -163,7 +167,8 @@ private slots:
         form_->Path->setText(path);
         Do([&] { form_->SpeedButton2Click(); });
         QCOMPARE(Errors(), QStringList{"Cannot create file " + file + "."});
-        QCOMPARE(dialogs_.shown.front().title, QStringLiteral("Counter-Strike Quillex by VARGANT [TALONS]"));
+        QCOMPARE(dialogs_.shown.front().title,
+                 QStringLiteral("Counter-Strike Quillex by VARGANT [TALONS]"));
         QVERIFY(!QFile::exists(file));
     }
 
@@ -183,11 +188,13 @@ private slots:
     void workFilesRoundTripThroughTheWindow() {
         Do([&] { form_->WRKSave(In("default.wrk")); });
         QCOMPARE(ReadBytes(In("default.wrk")), Golden("default.wrk"));
-        QCOMPARE(dialogs_.Texts(Kind::Message), QStringList{"Успешно сохранено: " + In("default.wrk") + "!"});
+        QCOMPARE(dialogs_.Texts(Kind::Message),
+                 QStringList{"Успешно сохранено: " + In("default.wrk") + "!"});
 
         WriteBytes(In("preset.wrk"), Golden("preset.wrk"));
         Do([&] { form_->WRKOpen(In("preset.wrk")); });
-        QCOMPARE(dialogs_.Texts(Kind::Message).last(), "Успешно загружено: " + In("preset.wrk") + "!");
+        QCOMPARE(dialogs_.Texts(Kind::Message).last(),
+                 "Успешно загружено: " + In("preset.wrk") + "!");
         QCOMPARE(Text("Edit2"), QStringLiteral("VARGANT's CS Server"));
         Do([&] { form_->WRKSave(In("again.wrk")); });
         QCOMPARE(ReadBytes(In("again.wrk")), Golden("preset.wrk"));
@@ -218,7 +225,8 @@ private slots:
     }
 
     void rejectedAndMissingFilesChangeNothing() {
-        WriteBytes(In("other.wrk"), "\xEF\xBB\xBF<<CS Quillex WRK config file 1.5 - DO NOT MODIFY!!!>>\r\nX\r\n");
+        WriteBytes(In("other.wrk"),
+                   "\xEF\xBB\xBF<<CS Quillex WRK config file 1.5 - DO NOT MODIFY!!!>>\r\nX\r\n");
         const quillex::Settings before = form_->Snapshot();
         Do([&] { form_->WRKOpen(In("other.wrk")); });
         QCOMPARE(dialogs_.Texts(Kind::Message),
@@ -249,7 +257,8 @@ private slots:
         QCOMPARE(dialogs_.Texts(Kind::Message),
                  (QStringList{"Успешно сохранено: " + In("chosen.wrk") + "!",
                               "Успешно загружено: " + In("chosen.wrk") + "!"}));
-        QCOMPARE(form_->SaveDialog.title, QStringLiteral("Сохранение значений всех параметров в WRK-файл"));
+        QCOMPARE(form_->SaveDialog.title,
+                 QStringLiteral("Сохранение значений всех параметров в WRK-файл"));
         QCOMPARE(form_->OpenDialog.title, QStringLiteral("Выбери нужный WRK-файл"));
         QCOMPARE(form_->SaveDialog.defaultSuffix, QStringLiteral("wrk"));
         QCOMPARE(form_->OpenDialog.defaultSuffix, QStringLiteral("cfg"));
@@ -274,7 +283,8 @@ private slots:
         form_->show();
         form_->hide();
         form_->show();
-        QCOMPARE(dialogs_.Texts(Kind::Message), QStringList{"Успешно загружено: " + In("start.wrk") + "!"});
+        QCOMPARE(dialogs_.Texts(Kind::Message),
+                 QStringList{"Успешно загружено: " + In("start.wrk") + "!"});
         QCOMPARE(Text("Nick"), QStringLiteral("VARGANT"));
 
         NewForm({In("start.wrk"), In("start.wrk")});
@@ -299,9 +309,11 @@ private slots:
         Do([&] { form_->TimerTimer(); });
         QDir::setCurrent(previous);
         QCOMPARE(dialogs_.Texts(Kind::Message),
-                 (QStringList{"Успешно сохранено: AutoSave_1.wrk!", "Успешно сохранено: AutoSave_2.wrk!",
-                              "Успешно сохранено: AutoSave_1.wrk!", "Успешно сохранено: AutoSave_2.wrk!"}));
-        QCOMPARE(Errors(), (QStringList{"Cannot create file AutoSave_1.wrk.", "Cannot create file AutoSave_1.wrk."}));
+                 (QStringList{
+                     "Успешно сохранено: AutoSave_1.wrk!", "Успешно сохранено: AutoSave_2.wrk!",
+                     "Успешно сохранено: AutoSave_1.wrk!", "Успешно сохранено: AutoSave_2.wrk!"}));
+        QCOMPARE(Errors(), (QStringList{"Cannot create file AutoSave_1.wrk.",
+                                        "Cannot create file AutoSave_1.wrk."}));
         QCOMPARE(ReadBytes(In("AutoSave_2.wrk")), Golden("default.wrk"));
     }
 
