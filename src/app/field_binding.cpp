@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTextCursor>
+#include <limits>
 
 #include "model/schema.h"
 #include "model/settings.h"
@@ -57,6 +58,12 @@ FieldBinding::FieldBinding(QWidget* root) : controls_(quillex::Fields().size(), 
         if (name.isEmpty()) continue;
         const std::optional<FieldId> id = quillex::FindField(ToUtf8(name));
         if (id && !controls_[*id] && HasKind(widget, Field(*id).kind)) controls_[*id] = widget;
+    }
+    // No field has a length limit; QLineEdit's default would cut a loaded text at 32767.
+    for (QWidget* control : controls_) {
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            edit->setMaxLength(std::numeric_limits<int>::max());
+        }
     }
 }
 

@@ -47,8 +47,23 @@ QWidget* CreateTrackBar(const FieldDef& def, QWidget* parent) {
     return bar;
 }
 
+// A spin edit whose emptied text is a value of its own, the minimum, as every reader takes it;
+// QSpinBox would bring back the previous number when the focus leaves.
+class SpinEdit final : public QSpinBox {
+  public:
+    using QSpinBox::QSpinBox;
+
+  protected:
+    QValidator::State validate(QString& input, int& pos) const override {
+        return input.isEmpty() ? QValidator::Acceptable : QSpinBox::validate(input, pos);
+    }
+    int valueFromText(const QString& text) const override {
+        return text.isEmpty() ? minimum() : QSpinBox::valueFromText(text);
+    }
+};
+
 QWidget* CreateSpin(const FieldDef& def, QWidget* parent) {
-    auto* spin = new QSpinBox(parent);
+    auto* spin = new SpinEdit(parent);
     spin->setRange(def.min, def.max);
     spin->setValue(quillex::SpinTextValue(std::string(def.defaultText)));
     spin->setFixedHeight(kEditHeight + 2);

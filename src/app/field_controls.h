@@ -8,7 +8,7 @@ class QWidget;
 // Heights that keep the dense grids of the first two tabs within the fixed window.
 inline constexpr int kCheckHeight = 16;
 inline constexpr int kEditHeight = 18;
-inline constexpr int kValueEditWidth = 44;
+inline constexpr int kValueEditWidth = 42;
 
 // Creates the control of one settings field: its kind's widget with objectName equal to the
 // control name, default value, range, hint and cursor. Key fields are not made here.

@@ -45,14 +45,6 @@ void AddRow(QGridLayout* column, const FieldDef& def, QWidget* box) {
     column->addWidget(control, row, 1);
 }
 
-QHBoxLayout* ComboRow(const FieldDef& def, QWidget* box) {
-    auto* row = new QHBoxLayout;
-    row->setSpacing(4);
-    row->addWidget(CreateFieldLabel(def, box));
-    row->addWidget(CreateFieldControl(def, box), 1);
-    return row;
-}
-
 }  // namespace
 
 QGroupBox* BuildFieldGroup(QWidget* parent, quillex::Page page, std::string_view caption,
@@ -62,7 +54,7 @@ QGroupBox* BuildFieldGroup(QWidget* parent, quillex::Page page, std::string_view
     outer->setContentsMargins(4, 0, 4, 3);
     outer->setSpacing(2);
     auto* columns = new QHBoxLayout;
-    columns->setSpacing(8);
+    columns->setSpacing(6);
     outer->addLayout(columns);
 
     const std::vector<const FieldDef*> defs = GroupFields(page, caption);
@@ -79,8 +71,16 @@ QGroupBox* BuildFieldGroup(QWidget* parent, quillex::Page page, std::string_view
         column->setRowStretch(column->rowCount(), 1);
         columns->addLayout(column);
     }
+    // The combo box is wider than a column: its label ends the first column and the list
+    // takes the row under the columns.
     for (const FieldDef* def : defs) {
-        if (def->kind == FieldKind::Combo) outer->addLayout(ComboRow(*def, box));
+        if (def->kind != FieldKind::Combo) continue;
+        auto* first = static_cast<QGridLayout*>(columns->itemAt(0)->layout());
+        const int row = first->rowCount() - 1;  // the stretch row
+        first->addWidget(CreateFieldLabel(*def, box), row, 0, 1, 2);
+        first->setRowStretch(row, 0);
+        first->setRowStretch(row + 1, 1);
+        outer->addWidget(CreateFieldControl(*def, box));
     }
     return box;
 }

@@ -28,7 +28,7 @@ QLabel* Label(std::string_view name, QWidget* page) {
     return CreateFieldLabel(Field(FieldIdOf(name)), page);
 }
 
-// Name, clan, contacts, the three track bars and the server name, label beside control.
+// Name and clan, e-mail and site: two pairs of label and edit per row.
 QGridLayout* PlayerGrid(QWidget* page) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
@@ -45,11 +45,23 @@ QGridLayout* PlayerGrid(QWidget* page) {
         grid->addWidget(Control(pair.right, page), row, 3);
         ++row;
     }
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(3, 2);
+    return grid;
+}
+
+// The three track bars and the server name, label beside control.
+QGridLayout* TrackBarGrid(QWidget* page) {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(3);
+    int row = 0;
     for (std::string_view name : {"TrackBar1", "TrackBar2", "TrackBar3", "Edit2"}) {
         grid->addWidget(Label(name, page), row, 0);
-        grid->addWidget(Control(name, page), row, 1, 1, 3);
+        grid->addWidget(Control(name, page), row, 1);
         ++row;
     }
+    grid->setColumnStretch(1, 1);
     return grid;
 }
 
@@ -102,6 +114,8 @@ void BuildMainPage(QWidget* page) {
     auto* left = new QVBoxLayout;
     left->setSpacing(3);
     left->addLayout(PlayerGrid(page));
+    left->addSpacing(4);
+    left->addLayout(TrackBarGrid(page));
     left->addSpacing(6);
     left->addWidget(Label("talk", page));
     left->addWidget(Control("talk", page), 1);

@@ -29,11 +29,12 @@ constexpr int kClientWidth = 737;
 constexpr int kClientHeight = 436;
 constexpr int kAutosaveMs = 180000;
 
-// The window's font family is missing on Linux desktops; its metric twin keeps the layout.
+// The window's font family is missing on Linux desktops. Its metric twin takes its place; that
+// one has no Cyrillic letters, which come from a sans font of about the same width.
 void SubstituteWindowFont() {
     static const bool done = [] {
         if (!QFontDatabase::hasFamily(kWindowFontFamily)) {
-            QFont::insertSubstitution(kWindowFontFamily, "Comic Neue");
+            QFont::insertSubstitutions(kWindowFontFamily, {"Comic Neue", "Liberation Sans"});
         }
         return true;
     }();
