@@ -6,7 +6,6 @@
 #include "model/schema.h"
 #include "model/settings.h"
 #include "text/cp1251.h"
-#include "text/lines.h"
 #include "workfile/author_preset.h"
 #include "workfile/work_file_reader.h"
 #include "workfile/work_file_writer.h"
@@ -28,23 +27,37 @@ Settings RealisticSettings() {
     return s;
 }
 
+constexpr std::string_view kDate = "11.12.2026 12:00:00";
+
+// The compile as the program runs it: one text with a line end after every line.
 void BM_CompileFull(benchmark::State& state) {
     const Settings s = RealisticSettings();
-    for (auto _ : state) benchmark::DoNotOptimize(CompileFull(s, "11.12.2026 12:00:00"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CompileConfigText(s, ConfigVariant::Full, kDate, "\r\n"));
 }
 BENCHMARK(BM_CompileFull);
 
 void BM_CompileCut(benchmark::State& state) {
     const Settings s = RealisticSettings();
-    for (auto _ : state) benchmark::DoNotOptimize(CompileCut(s));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CompileConfigText(s, ConfigVariant::Cut, kDate, "\r\n"));
 }
 BENCHMARK(BM_CompileCut);
 
-// What a config save writes: the compiled lines joined with CR LF and encoded.
+// The document as a list of lines, a string each.
+void BM_CompileFullLines(benchmark::State& state) {
+    const Settings s = RealisticSettings();
+    for (auto _ : state) benchmark::DoNotOptimize(CompileFull(s, kDate));
+}
+BENCHMARK(BM_CompileFullLines);
+
+// What a config save writes: the compiled text encoded in Windows-1251.
 void BM_CompileFullToFileBytes(benchmark::State& state) {
     const Settings s = RealisticSettings();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(EncodeCp1251(JoinCrLf(CompileFull(s, "11.12.2026 12:00:00"))));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            EncodeCp1251(CompileConfigText(s, ConfigVariant::Full, kDate, "\r\n")));
+    }
 }
 BENCHMARK(BM_CompileFullToFileBytes);
 

@@ -49,7 +49,7 @@ Cp1251Encoded BuildOutput(const Options& options, const Settings& settings) {
     }
     const ConfigVariant variant = options.cut ? ConfigVariant::Cut : ConfigVariant::Full;
     const std::string date = options.date ? *options.date : LocalDateTimeText();
-    return EncodeCp1251(JoinCrLf(CompileConfig(settings, variant, date)));
+    return EncodeCp1251(CompileConfigText(settings, variant, date, "\r\n"));
 }
 
 void WriteOutput(const Options& options, const std::string& bytes) {

@@ -17,6 +17,11 @@ enum class ConfigVariant { Full, Cut };
 std::vector<std::string> CompileConfig(const Settings& s, ConfigVariant v,
                                        std::string_view dateTime);
 
+// The same document as one text with `lineEnd` after every line: "\r\n" as a file holds it,
+// "\n" for the output memo. One buffer instead of a string per line.
+std::string CompileConfigText(const Settings& s, ConfigVariant v, std::string_view dateTime,
+                              std::string_view lineEnd);
+
 inline std::vector<std::string> CompileFull(const Settings& s, std::string_view dateTime) {
     return CompileConfig(s, ConfigVariant::Full, dateTime);
 }

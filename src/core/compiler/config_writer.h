@@ -25,22 +25,29 @@ class Decimal {
     std::size_t size_;
 };
 
-// Appends the document's lines. Both variants go through here; the writer drops what the cut
-// version leaves out (blank lines, comments) and picks its setting-line form.
+// Appends the document's lines, either as separate strings or into one text with a line end
+// after every line. Both variants go through here; the writer drops what the cut version leaves
+// out (blank lines, comments) and picks its setting-line form.
 class ConfigWriter {
   public:
     ConfigWriter(std::vector<std::string>& lines, ConfigVariant variant)
-        : lines_(lines), full_(variant == ConfigVariant::Full) {}
+        : lines_(&lines), full_(variant == ConfigVariant::Full) {}
+    ConfigWriter(std::string& text, std::string_view lineEnd, ConfigVariant variant)
+        : text_(&text), lineEnd_(lineEnd), full_(variant == ConfigVariant::Full) {}
 
     bool IsFull() const { return full_; }
 
-    void Line(std::string_view text) { lines_.emplace_back(text); }
-    void Take(std::string&& text) { lines_.push_back(std::move(text)); }
+    void Line(std::string_view text) { Line({text}); }
     void Line(std::initializer_list<std::string_view> parts) {
         std::size_t size = 0;
         for (std::string_view part : parts) size += part.size();
+        if (text_) {
+            for (std::string_view part : parts) text_->append(part);
+            text_->append(lineEnd_);
+            return;
+        }
         // Sized once and filled in place: one allocation, no per-piece capacity checks.
-        char* out = lines_.emplace_back(size, '\0').data();
+        char* out = lines_->emplace_back(size, '\0').data();
         for (std::string_view part : parts) out = std::copy(part.begin(), part.end(), out);
     }
     template <typename Range>
@@ -49,13 +56,14 @@ class ConfigWriter {
     }
 
     void Blank() {
-        if (full_) lines_.emplace_back();
+        if (full_) Line(std::string_view());
     }
     void Comment(std::string_view text) {
         if (full_) Line(text);
     }
+    // SettingLine / SettingLineCompact, joined in place.
     void Setting(std::string_view name, std::string_view value) {
-        Take(full_ ? SettingLine(name, value) : SettingLineCompact(name, value));
+        Line({name, full_ ? kSettingGap : kSettingGapCompact, "\"", value, "\""});
     }
 
     // BIND key "command": the form of the script and message keys.
@@ -68,7 +76,9 @@ class ConfigWriter {
     }
 
   private:
-    std::vector<std::string>& lines_;
+    std::vector<std::string>* lines_ = nullptr;
+    std::string* text_ = nullptr;
+    std::string_view lineEnd_;
     bool full_;
 };
 

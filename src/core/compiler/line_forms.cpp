@@ -24,11 +24,11 @@ std::string TenthsValue(int position) {
 }
 
 std::string SettingLine(std::string_view name, std::string_view value) {
-    return QuotedSetting(name, "     ", value);
+    return QuotedSetting(name, kSettingGap, value);
 }
 
 std::string SettingLineCompact(std::string_view name, std::string_view value) {
-    return QuotedSetting(name, " ", value);
+    return QuotedSetting(name, kSettingGapCompact, value);
 }
 
 }  // namespace quillex

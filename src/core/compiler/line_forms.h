@@ -11,6 +11,10 @@ std::string BoolDigit(bool on);
 // A track bar in tenths: 10 is "1", any other position p is "0.p" (so 0 gives "0.0").
 std::string TenthsValue(int position);
 
+// What stands between a setting's name and its quoted value.
+inline constexpr std::string_view kSettingGap = "     ";
+inline constexpr std::string_view kSettingGapCompact = " ";
+
 // name, five spaces, the value in double quotes; nothing is escaped.
 std::string SettingLine(std::string_view name, std::string_view value);
 
