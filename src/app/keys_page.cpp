@@ -1,6 +1,7 @@
 #include "keys_page.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QWidget>
+#include <algorithm>
 #include <string>
 
 #include "keledit.h"
@@ -64,6 +66,30 @@ QGroupBox* AddGroup(QWidget* parent, std::string_view title, const QRect& geomet
 
 namespace {
 
+class StretchFilter : public QObject {
+  public:
+    StretchFilter(QWidget* child, int bottomMargin, bool fillWidth)
+        : QObject(child), child_(child), bottomMargin_(bottomMargin), fillWidth_(fillWidth) {}
+
+    void Apply() const {
+        const QWidget* parent = child_->parentWidget();
+        const QRect r = child_->geometry();
+        child_->setGeometry(r.x(), r.y(), fillWidth_ ? parent->width() - r.x() : r.width(),
+                            std::max(parent->height() - r.y() - bottomMargin_, 0));
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize && watched == child_->parentWidget()) Apply();
+        return false;
+    }
+
+  private:
+    QWidget* child_;
+    int bottomMargin_;
+    bool fillWidth_;
+};
+
 struct InnerTab {
     const char* objectName;
     const char* caption;
@@ -80,6 +106,12 @@ constexpr int kTabButtonHeight = 22;
 constexpr int kTabBarHeight = 24;
 
 }  // namespace
+
+void StretchWithParent(QWidget* child, int bottomMargin, bool fillWidth) {
+    auto* filter = new StretchFilter(child, bottomMargin, fillWidth);
+    child->parentWidget()->installEventFilter(filter);
+    filter->Apply();
+}
 }  // namespace quillex::keyspage
 
 void BuildKeysPage(QWidget* page) {
@@ -88,6 +120,7 @@ void BuildKeysPage(QWidget* page) {
     auto* stack = new QStackedWidget(page);
     stack->setObjectName(QStringLiteral("keysInnerTabs"));
     stack->setGeometry(0, kTabBarHeight, page->width(), page->height() - kTabBarHeight);
+    StretchWithParent(stack, 0, true);
 
     // The inner tabs are flat buttons that rise under the pointer, one of them held down.
     auto* buttons = new QButtonGroup(page);

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPlainTextEdit>
-#include <algorithm>
 
 #include "keys_page_parts.h"
 #include "model/schema.h"
@@ -66,7 +65,8 @@ void BuildHelp(QWidget* page) {
     colours.setColor(QPalette::Text, QColor(0x00, 0x00, 0x80));  // navy
     memo->setPalette(colours);
     memo->setToolTip(Qs(kMemoHint));
-    memo->setGeometry(kHelpX, 64, kHelpWidth, std::max(page->height() - 64 - 2, 80));
+    memo->setGeometry(kHelpX, 64, kHelpWidth, 80);
+    StretchWithParent(memo, 2, false);
 }
 
 }  // namespace

@@ -74,7 +74,9 @@ void AddClearButtons(QWidget* root, const ClearSlots& clearSlots) {
         auto* button = new QToolButton(slot->parent);
         button->setObjectName(Qs(spec.name));
         button->setAutoRaise(true);
-        button->setAutoFillBackground(true);  // hides the group frame behind the title button
+        // Painted in the page's colour, so that a group frame behind the title button is hidden.
+        button->setBackgroundRole(QPalette::Window);
+        button->setAutoFillBackground(true);
         button->setIcon(icon);
         button->setIconSize(QSize(16, 16));
         button->setFocusPolicy(Qt::NoFocus);

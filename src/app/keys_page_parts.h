@@ -32,6 +32,11 @@ QLabel* AddLabel(QWidget* parent, std::string_view text, const QRect& geometry,
                  std::string_view hint = {});
 QGroupBox* AddGroup(QWidget* parent, std::string_view title, const QRect& geometry);
 
+// Keeps `child` reaching to `bottomMargin` above its parent's bottom edge, and also to the right
+// edge when `fillWidth`, whenever the parent is resized: the window sizes its tab pages only
+// after building them.
+void StretchWithParent(QWidget* child, int bottomMargin, bool fillWidth);
+
 // Where each clear button goes, keyed by the name of a field of its row; the buttons are made
 // afterwards from the clear-button table, so the page builders never list them.
 class ClearSlots {
