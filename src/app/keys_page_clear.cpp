@@ -54,25 +54,25 @@ void ClearTexts(const QVector<QLineEdit*>& fields) {
 
 void AddClearButtons(QWidget* root, const ClearSlots& clearSlots) {
     const QIcon icon = EraserIcon();
-    for (const ClearButton& spec : ClearButtons()) {
+    for (const ClearButton& entry : ClearButtons()) {
         const ClearSlots::Slot* slot = nullptr;
         QVector<QLineEdit*> fields;
-        for (FieldId id : spec.fields) {
+        for (FieldId id : entry.fields) {
             const std::string_view name = Field(id).name;
             if (!slot) slot = clearSlots.Find(name);
             if (auto* field = root->findChild<QLineEdit*>(Qs(name))) {
                 fields.append(field);
             } else {
-                qWarning("clear button %s: no field %s", qPrintable(Qs(spec.name)),
+                qWarning("clear button %s: no field %s", qPrintable(Qs(entry.name)),
                          qPrintable(Qs(name)));
             }
         }
         if (!slot) {
-            qWarning("clear button %s has no place on the page", qPrintable(Qs(spec.name)));
+            qWarning("clear button %s has no place on the page", qPrintable(Qs(entry.name)));
             continue;
         }
         auto* button = new QToolButton(slot->parent);
-        button->setObjectName(Qs(spec.name));
+        button->setObjectName(Qs(entry.name));
         button->setAutoRaise(true);
         // Painted in the page's colour, so that a group frame behind the title button is hidden.
         button->setBackgroundRole(QPalette::Window);
@@ -80,8 +80,8 @@ void AddClearButtons(QWidget* root, const ClearSlots& clearSlots) {
         button->setIcon(icon);
         button->setIconSize(QSize(16, 16));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setToolTip(Qs(spec.hint));
-        button->setCursor(spec.helpCursor ? Qt::WhatsThisCursor : Qt::PointingHandCursor);
+        button->setToolTip(Qs(entry.hint));
+        button->setCursor(entry.helpCursor ? Qt::WhatsThisCursor : Qt::PointingHandCursor);
         button->setGeometry(slot->geometry);
         QObject::connect(button, &QToolButton::clicked, button,
                          [fields = std::move(fields)] { ClearTexts(fields); });
