@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -90,22 +91,42 @@ class MainLayoutTest : public QObject {
         QCOMPARE(form_->PageControl1->currentIndex(), 0);
     }
 
-    // The tab "Управление" is laid out by its own builder and checked with it.
+    // For a look at the window: QUILLEX_SCREENSHOT_DIR=folder saves each tab as tabN.png.
+    void saveScreenshots() {
+        const QString dir = qEnvironmentVariable("QUILLEX_SCREENSHOT_DIR");
+        if (dir.isEmpty()) QSKIP("QUILLEX_SCREENSHOT_DIR is not set");
+        for (int tab = 0; tab < form_->PageControl1->count(); ++tab) {
+            form_->PageControl1->setCurrentIndex(tab);
+            QCoreApplication::processEvents();
+            QVERIFY(form_->grab().save(QStringLiteral("%1/tab%2.png").arg(dir).arg(tab)));
+        }
+        form_->PageControl1->setCurrentIndex(0);
+    }
+
+    // Each tab, and each inner page of the tab "Управление".
     void pagesFitWithoutOverlap_data() {
         QTest::addColumn<int>("tab");
-        for (int tab : {0, 1, 3}) {
-            QTest::addRow("%s", qPrintable(form_->PageControl1->tabText(tab))) << tab;
+        QTest::addColumn<int>("inner");
+        for (int tab = 0; tab < form_->PageControl1->count(); ++tab) {
+            const QString caption = form_->PageControl1->tabText(tab);
+            auto* stack = form_->PageControl1->widget(tab)->findChild<QStackedWidget*>();
+            if (!stack) {
+                QTest::addRow("%s", qPrintable(caption)) << tab << -1;
+                continue;
+            }
+            for (int inner = 0; inner < stack->count(); ++inner) {
+                QTest::addRow("%s %d", qPrintable(caption), inner + 1) << tab << inner;
+            }
         }
     }
 
     void pagesFitWithoutOverlap() {
         QFETCH(int, tab);
+        QFETCH(int, inner);
         form_->PageControl1->setCurrentIndex(tab);
         QWidget* page = form_->PageControl1->widget(tab);
+        if (inner >= 0) page->findChild<QStackedWidget*>()->setCurrentIndex(inner);
         QCoreApplication::processEvents();
-        if (const QByteArray dir = qgetenv("QUILLEX_SCREENSHOT_DIR"); !dir.isEmpty()) {
-            form_->grab().save(QStringLiteral("%1/tab%2.png").arg(QString(dir)).arg(tab));
-        }
         QVERIFY2(page->minimumSizeHint().width() <= page->width() &&
                      page->minimumSizeHint().height() <= page->height(),
                  qPrintable(QStringLiteral("page needs %1x%2, has %3x%4")
