@@ -16,6 +16,8 @@
 #include "tquillexform.h"
 #include "workfile_registration.h"
 
+#define QUILLEX_SOURCE_DIR QUILLEX_GOLDEN_DIR "/../.."
+
 namespace {
 
 QByteArray Read(const QString& path) {
@@ -127,6 +129,16 @@ class RegistrationTest : public QObject {
         QCOMPARE(type.name(), QString("application/x-quillex-wrk"));
         QCOMPARE(type.comment(), QString("CS Quillex by VARGANT [TALONS] WRK config file"));
         QVERIFY(type.inherits("text/plain"));
+    }
+
+    // The installed files are those every start writes, with the program found on the PATH.
+    void theInstalledFilesAreTheRegisteredOnes() {
+        QCOMPARE(Read(QUILLEX_SOURCE_DIR "/src/app/resources/quillex-wrk.xml"),
+                 registration::MimePackage());
+        QCOMPARE(Read(QUILLEX_SOURCE_DIR "/src/app/resources/quillex.desktop"),
+                 registration::DesktopEntry("quillex"));
+        QCOMPARE(Read(QUILLEX_SOURCE_DIR "/src/app/resources/quillex.png"),
+                 Read(":/quillex/quillex.png"));
     }
 
     void unchangedFilesRunNoTool() {
