@@ -79,11 +79,11 @@ const MenuSpec kMenus[] = {
 
 void TQuillexForm::BuildMenus() {
     QList<QAction*> items;
-    for (const MenuSpec& spec : kMenus) {
-        QMenu* menu = menuBar()->addMenu(spec.caption);
-        menu->setObjectName(spec.name);
-        this->*spec.menu = menu;
-        for (const MenuItem& entry : spec.items) {
+    for (const MenuSpec& menuEntry : kMenus) {
+        QMenu* menu = menuBar()->addMenu(menuEntry.caption);
+        menu->setObjectName(menuEntry.name);
+        this->*menuEntry.menu = menu;
+        for (const MenuItem& entry : menuEntry.items) {
             QAction* action = entry.caption ? menu->addAction(entry.caption) : menu->addSeparator();
             action->setObjectName(entry.name);
             this->*entry.item = action;
