@@ -44,7 +44,7 @@ class ClearButtonsTest : public QObject {
     void oneButtonPerRow();
 
   private:
-    const ClearButton& Spec(int index) const { return ClearButtons()[static_cast<size_t>(index)]; }
+    const ClearButton& Entry(int index) const { return ClearButtons()[static_cast<size_t>(index)]; }
     QLineEdit* Edit(std::string_view name) const { return host_->findChild<QLineEdit*>(Qs(name)); }
     // Shows the inner page that holds `widget`, by its tab button, as a user would.
     void ShowPageOf(QWidget* widget);
@@ -105,18 +105,18 @@ void ClearButtonsTest::emptiesItsFieldsOnly_data() {
 
 void ClearButtonsTest::emptiesItsFieldsOnly() {
     QFETCH(int, index);
-    const ClearButton& spec = Spec(index);
-    auto* button = host_->findChild<QToolButton*>(Qs(spec.name));
+    const ClearButton& entry = Entry(index);
+    auto* button = host_->findChild<QToolButton*>(Qs(entry.name));
     QVERIFY(button);
-    QCOMPARE(button->toolTip(), Qs(spec.hint));
+    QCOMPARE(button->toolTip(), Qs(entry.hint));
     QCOMPARE(button->cursor().shape(),
-             spec.helpCursor ? Qt::WhatsThisCursor : Qt::PointingHandCursor);
+             entry.helpCursor ? Qt::WhatsThisCursor : Qt::PointingHandCursor);
     QVERIFY(button->autoRaise());
     QVERIFY(!button->icon().isNull());
 
     std::vector<std::string_view> cleared;
     std::vector<std::unique_ptr<QSignalSpy>> spies;
-    for (FieldId id : spec.fields) {
+    for (FieldId id : entry.fields) {
         cleared.push_back(Field(id).name);
         spies.push_back(
             std::make_unique<QSignalSpy>(Edit(Field(id).name), &QLineEdit::textChanged));
@@ -147,24 +147,24 @@ void ClearButtonsTest::emptiesItsFieldsOnly() {
 // button stands in the grid's box, above its first row.
 void ClearButtonsTest::standsBesideItsRow() {
     QFETCH(int, index);
-    const ClearButton& spec = Spec(index);
-    auto* button = host_->findChild<QToolButton*>(Qs(spec.name));
+    const ClearButton& entry = Entry(index);
+    auto* button = host_->findChild<QToolButton*>(Qs(entry.name));
     QVERIFY(button);
     const QRect b = button->geometry();
     int rowFields = 0;
-    for (FieldId id : spec.fields) {
+    for (FieldId id : entry.fields) {
         QLineEdit* field = Edit(Field(id).name);
         QVERIFY(field);
         if (field->parentWidget() != button->parentWidget()) continue;  // the key left of a box
         ++rowFields;
-        if (spec.helpCursor) {
+        if (entry.helpCursor) {
             QVERIFY(b.bottom() < field->geometry().top());
         } else {
             QCOMPARE(field->geometry().center().y(), b.center().y());
         }
     }
-    QCOMPARE(rowFields, static_cast<int>(spec.fields.size()) - (spec.name == "SpeedButton14"));
-    if (spec.helpCursor) {
+    QCOMPARE(rowFields, static_cast<int>(entry.fields.size()) - (entry.name == "SpeedButton14"));
+    if (entry.helpCursor) {
         QVERIFY(qobject_cast<QGroupBox*>(button->parentWidget()));
         return;
     }

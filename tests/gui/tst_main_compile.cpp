@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "field_binding.h"
+#include "form_options.h"
 #include "model/schema.h"
 #include "qt_text.h"
 #include "scripted_dialogs.h"
@@ -60,11 +61,7 @@ class MainCompileTest : public QObject {
   private slots:
     void init() {
         dialogs_ = ScriptedDialogs();
-        TQuillexForm::Options options;
-        options.dialogs = &dialogs_;
-        options.arguments = QStringList();
-        options.registerFileType = false;
-        form_ = std::make_unique<TQuillexForm>(options);
+        form_ = std::make_unique<TQuillexForm>(TestFormOptions(dialogs_));
         form_->show();
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
         dialogs_.questionAnswers = {true};

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <memory>
 
+#include "form_options.h"
 #include "scripted_dialogs.h"
 #include "tquillexform.h"
 
@@ -67,11 +68,7 @@ class MainLayoutTest : public QObject {
 
   private slots:
     void initTestCase() {
-        TQuillexForm::Options options;
-        options.dialogs = &dialogs_;
-        options.arguments = QStringList();
-        options.registerFileType = false;
-        form_ = std::make_unique<TQuillexForm>(options);
+        form_ = std::make_unique<TQuillexForm>(TestFormOptions(dialogs_));
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     }

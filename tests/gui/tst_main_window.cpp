@@ -21,6 +21,7 @@
 #include "colour_swatch.h"
 #include "error_report.h"
 #include "field_binding.h"
+#include "form_options.h"
 #include "form_texts.h"
 #include "model/schema.h"
 #include "qt_text.h"
@@ -62,11 +63,7 @@ class MainWindowTest : public QObject {
     void NewForm(QStringList arguments = {}) {
         form_.reset();
         dialogs_ = ScriptedDialogs();
-        TQuillexForm::Options options;
-        options.dialogs = &dialogs_;
-        options.arguments = arguments;
-        options.registerFileType = false;
-        form_ = std::make_unique<RecordingForm>(options);
+        form_ = std::make_unique<RecordingForm>(TestFormOptions(dialogs_, arguments));
     }
 
     QWidget* Control(std::string_view name) const {

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <memory>
 
+#include "form_options.h"
 #include "model/schema.h"
 #include "output/config_file.h"
 #include "scripted_dialogs.h"
@@ -67,11 +68,7 @@ class SaveCommandsTest : public QObject {
 
     void NewForm(QStringList arguments = {}) {
         dialogs_ = ScriptedDialogs();
-        TQuillexForm::Options options;
-        options.dialogs = &dialogs_;
-        options.arguments = arguments;
-        options.registerFileType = false;
-        form_ = std::make_unique<TQuillexForm>(options);
+        form_ = std::make_unique<TQuillexForm>(TestFormOptions(dialogs_, arguments));
     }
     QString In(const QString& name) const { return dir_.filePath(name); }
     QLineEdit* Edit(const char* name) const { return form_->findChild<QLineEdit*>(name); }
