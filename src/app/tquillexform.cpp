@@ -21,7 +21,9 @@
 #include "keys_page.h"
 #include "model/fields.h"
 #include "pages.h"
+#include "qt_text.h"
 #include "shortcut_filter.h"
+#include "workfile/author_preset.h"
 
 namespace {
 
@@ -124,10 +126,10 @@ void TQuillexForm::BuildComponents() {
     KelAboutBox->Title = "Quillex";
     KelAboutBox->UpTitle = "Counter-Strike";
     KelAboutBox->Version = "Версия 1.5 (Для любой 32-разрядной Windows)";
-    KelAboutBox->Line1 = "Сайт нашего клана: http://talons-clan.example.org";
-    KelAboutBox->Line2 = "Сайт автора: http://vargant.example.org";
+    KelAboutBox->Line1 = "Сайт нашего клана: " + ToQString(quillex::kClanSite);
+    KelAboutBox->Line2 = "Сайт автора: " + ToQString(quillex::kAuthorSite);
     KelAboutBox->Line3 = "ICQ UIN: 123456789";
-    KelAboutBox->Line4 = "E-mail: vargant@example.org";
+    KelAboutBox->Line4 = "E-mail: " + ToQString(quillex::kAuthorEmail);
 
     const QStringList filters = {"WRK (*.wrk)", "Все файлы (*.*)"};
     OpenDialog = {"Выбери нужный WRK-файл", filters, "cfg", false, {}};

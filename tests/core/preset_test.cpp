@@ -133,3 +133,13 @@ TEST(AuthorPreset, SavedPresetMatchesGoldenFile) {
 
 }  // namespace
 }  // namespace quillex
+
+namespace quillex {
+namespace {
+
+TEST(AuthorAddresses, SiteFieldJoinsTheTwoAddresses) {
+    EXPECT_EQ(std::string(kAuthorSites), std::string(kClanSite) + ", " + std::string(kAuthorSite));
+}
+
+}  // namespace
+}  // namespace quillex

@@ -12,8 +12,8 @@ constexpr PresetValue kPreset[] = {
     // Nick first: its change reaction renames the server, which the preset leaves to it.
     {"Nick", "VARGANT"},
     {"Clan", "TALONS"},
-    {"email", "vargant@example.com"},
-    {"site", "http://talons.example.com, http://vargant.example.com"},
+    {"email", kAuthorEmail},
+    {"site", kAuthorSites},
     {"TrackBar1", "8"},
     {"TrackBar2", "10"},
     {"TrackBar3", "7"},

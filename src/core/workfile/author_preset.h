@@ -7,6 +7,14 @@
 
 namespace quillex {
 
+// The author's addresses, shared by the preset and the about box.
+inline constexpr std::string_view kAuthorEmail = "vargant@example.com";
+inline constexpr std::string_view kClanSite = "http://talons.example.com";
+inline constexpr std::string_view kAuthorSite = "http://vargant.example.com";
+// The preset's site field: both addresses, joined by a comma and a blank.
+inline constexpr std::string_view kAuthorSites =
+    "http://talons.example.com, http://vargant.example.com";
+
 // One value of the author's preset. How it is applied follows the control's kind: texts and
 // keys are replaced, track bars take the number, check boxes "1"/"0", and a memo gets the text
 // appended as a further line.
