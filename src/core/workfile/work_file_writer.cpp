@@ -1,5 +1,6 @@
 #include "workfile/work_file_writer.h"
 
+#include "compiler/line_forms.h"
 #include "model/fields.h"
 #include "text/lines.h"
 
@@ -20,7 +21,7 @@ std::vector<std::string> WorkFileLines(const Settings& settings) {
     for (FieldId id : order) {
         switch (Field(id).kind) {
             case FieldKind::Check:
-                lines.emplace_back(settings.Flag(id) ? "1" : "0");
+                lines.push_back(BoolDigit(settings.Flag(id)));
                 break;
             case FieldKind::TrackBar:
             case FieldKind::Spin:
