@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -35,5 +36,12 @@ struct FieldDef {
     int min;
     int max;
 };
+
+// The number a control holds when given value: a combo index outside the list selects nothing
+// (-1); a track bar or spin edit clamps it to [min, max].
+inline int HeldNumber(const FieldDef& def, int value) {
+    if (def.kind == FieldKind::Combo) return value >= 0 && value <= def.max ? value : -1;
+    return std::clamp(value, def.min, def.max);
+}
 
 }  // namespace quillex

@@ -1,6 +1,5 @@
 #include "model/settings.h"
 
-#include <algorithm>
 #include <charconv>
 
 #include "model/fields.h"
@@ -39,17 +38,11 @@ void Settings::SetFlag(FieldId id, bool on) { values_[id].number = on ? 1 : 0; }
 
 void Settings::SetNumber(FieldId id, int value) {
     const FieldDef& def = Field(id);
-    switch (def.kind) {
-        case FieldKind::Spin:
-            values_[id].text = std::to_string(std::clamp(value, def.min, def.max));
-            break;
-        case FieldKind::Combo:
-            values_[id].number = value >= 0 && value <= def.max ? value : -1;
-            break;
-        default:
-            values_[id].number = std::clamp(value, def.min, def.max);
-            break;
-    }
+    const int held = HeldNumber(def, value);
+    if (def.kind == FieldKind::Spin)
+        values_[id].text = std::to_string(held);
+    else
+        values_[id].number = held;
 }
 
 void Settings::SetLines(FieldId id, const std::vector<std::string>& lines) {

@@ -1,6 +1,5 @@
 #include "workfile/work_file_reader.h"
 
-#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -88,10 +87,7 @@ WorkFileLoad ApplyWorkFile(std::string_view bytes, FieldSink& sink) {
                 const auto number = ParseWorkFileInteger(line);
                 if (!number)
                     return Failure(line, " is not a valid integer value", lines.LineNumber());
-                const bool inList = *number >= 0 && *number <= def.max;
-                sink.SetNumber(id, def.kind == FieldKind::Combo
-                                       ? (inList ? *number : -1)
-                                       : std::clamp(*number, def.min, def.max));
+                sink.SetNumber(id, HeldNumber(def, *number));
                 break;
             }
             default:
