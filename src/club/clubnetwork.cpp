@@ -1,18 +1,13 @@
 #include "clubnetwork.h"
 
+#include "output/config_file.h"
+
 namespace quillex {
 
 namespace {
 
-constexpr std::string_view kSharePath = "/C/Games/Half-Life/cstrike/";
-
-std::string LowercaseLatin(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
+// The game's config folder on every machine, below the host.
+constexpr std::string_view kShareFolder = "/C/Games/Half-Life/cstrike";
 
 std::string Host(int machine) {
     return std::string(ClubMachinePrefix) + std::to_string(machine);
@@ -41,12 +36,11 @@ std::string PercentEncoded(std::string_view path) {
 }  // namespace
 
 std::string ClubFileName(int machine, std::string_view nick) {
-    return "smb://" + Host(machine) + std::string(kSharePath) + LowercaseLatin(nick) + ".cfg";
+    return "smb://" + Host(machine) + ConfigFileName(kShareFolder, nick);
 }
 
 std::string ClubFileUrl(int machine, std::string_view nick) {
-    return "smb://" + Host(machine) +
-           PercentEncoded(std::string(kSharePath) + LowercaseLatin(nick) + ".cfg");
+    return "smb://" + Host(machine) + PercentEncoded(ConfigFileName(kShareFolder, nick));
 }
 
 }  // namespace quillex
