@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "clubnetwork.h"
+#include "form_options.h"
 #include "form_texts.h"
 #include "loopback_server.h"
 #include "output/config_file.h"
@@ -25,11 +26,7 @@ using Kind = ScriptedDialogs::Kind;
 namespace {
 
 std::unique_ptr<TQuillexForm> MakeForm(ScriptedDialogs& dialogs) {
-    QuillexFormOptions options;
-    options.dialogs = &dialogs;
-    options.arguments = QStringList{};
-    options.registerFileType = false;
-    return std::make_unique<TQuillexForm>(options);
+    return std::make_unique<TQuillexForm>(TestFormOptions(dialogs));
 }
 
 // What the progress dialog showed, sampled at every pass of the event loop.
