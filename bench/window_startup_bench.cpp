@@ -126,34 +126,30 @@ std::unique_ptr<QMainWindow> NewPlainWindow(const QMap<QString, int>& counts) {
     return window;
 }
 
-void BM_QuillexFormStartup(benchmark::State& state) {
-    ScriptedDialogs dialogs;
+// Times making and first showing a window; taking it down again is not timed.
+template <typename MakeWindow>
+void TimeFirstShow(benchmark::State& state, MakeWindow make) {
     int widgets = 0;
     for (auto _ : state) {
-        std::unique_ptr<TQuillexForm> form = NewForm(dialogs);
-        ShowFirstTime(*form);
+        auto window = make();
+        ShowFirstTime(*window);
         state.PauseTiming();
-        widgets = form->findChildren<QWidget*>().size();
-        form.reset();
+        widgets = window->template findChildren<QWidget*>().size();
+        window.reset();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
     state.counters["widgets"] = widgets;
 }
 
+void BM_QuillexFormStartup(benchmark::State& state) {
+    ScriptedDialogs dialogs;
+    TimeFirstShow(state, [&dialogs] { return NewForm(dialogs); });
+}
+
 void BM_PlainWindowStartup(benchmark::State& state) {
     static const QMap<QString, int> counts = FormComposition();
-    int widgets = 0;
-    for (auto _ : state) {
-        std::unique_ptr<QMainWindow> window = NewPlainWindow(counts);
-        ShowFirstTime(*window);
-        state.PauseTiming();
-        widgets = window->findChildren<QWidget*>().size();
-        window.reset();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
-    state.counters["widgets"] = widgets;
+    TimeFirstShow(state, [] { return NewPlainWindow(counts); });
 }
 
 BENCHMARK(BM_QuillexFormStartup)->Unit(benchmark::kMillisecond)->MinTime(2.0);
