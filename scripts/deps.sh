@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl
           shared-mime-info desktop-file-utils xdg-utils)
 if [ "$mode" = test ]; then
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-               samba smbclient xvfb xauth)
+               samba smbclient)
 fi
 missing=()
 for p in "${packages[@]}"; do
@@ -19,4 +19,4 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
