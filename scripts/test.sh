@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds everything with AddressSanitizer and UBSan and runs all tests, then a short fuzz run.
+# Builds everything with AddressSanitizer and UBSan (the benchmarks too, so that they keep
+# building; they are not run) and runs all tests, then a short fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLEX_SANITIZE=ON >/dev/null
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLEX_SANITIZE=ON \
+    -DQUILLEX_BENCH=ON >/dev/null
 cmake --build build/test
 ctest --test-dir build/test --output-on-failure --timeout 600
 if [ -f fuzz/CMakeLists.txt ]; then
