@@ -13,6 +13,6 @@ ctest --test-dir build/test --output-on-failure --timeout 600
 if [ -f fuzz/CMakeLists.txt ]; then
     CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DQUILLEX_GUI=OFF -DBUILD_TESTING=OFF -DQUILLEX_FUZZ=ON >/dev/null
-    cmake --build build/fuzz
+    cmake --build build/fuzz --target work_file_reader_fuzz
     fuzz/run.sh build/fuzz "${QUILLEX_FUZZ_SECONDS:-30}"
 fi
