@@ -40,6 +40,8 @@ TEST(Lines, SplitFollowsMemoRules) {
         {"a\n\nb\n", {"a", "", "b"}},
         {"a\rb", {"a", "b"}},
         {"\r\n", {""}},
+        {"a\r\r\n", {"a", ""}},
+        {"\n\r", {"", ""}},
     };
     for (const Case& c : cases) EXPECT_EQ(SplitLines(c.text), c.lines) << c.text;
 }

@@ -2,16 +2,24 @@
 
 namespace quillex {
 
+std::optional<std::string_view> LineCursor::Next() {
+    ++taken_;
+    if (AtEnd()) return std::nullopt;
+    std::size_t end = pos_;
+    while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+    const std::string_view line = text_.substr(pos_, end - pos_);
+    pos_ = end;
+    if (pos_ < text_.size()) {
+        const bool crlf = text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n';
+        pos_ += crlf ? 2 : 1;
+    }
+    return line;
+}
+
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.emplace_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
+    LineCursor cursor(text);
+    while (!cursor.AtEnd()) lines.emplace_back(*cursor.Next());
     return lines;
 }
 

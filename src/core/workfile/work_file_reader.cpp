@@ -5,42 +5,12 @@
 
 #include "model/schema.h"
 #include "text/cp1251.h"
+#include "text/lines.h"
 #include "workfile/value_text.h"
 #include "workfile/work_file_format.h"
 
 namespace quillex {
 namespace {
-
-// Walks the lines of a text without copying them. A line break at the very end of the text
-// starts no further line, as in a memo.
-class LineCursor {
-  public:
-    explicit LineCursor(std::string_view text) : text_(text) {}
-
-    bool AtEnd() const { return pos_ >= text_.size(); }
-    std::size_t LineNumber() const { return taken_; }
-
-    // The next line, or nullopt past the last one.
-    std::optional<std::string_view> Next() {
-        ++taken_;
-        if (AtEnd()) return std::nullopt;
-        std::size_t end = pos_;
-        while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
-        const std::string_view line = text_.substr(pos_, end - pos_);
-        pos_ = end;
-        if (pos_ < text_.size()) {
-            const bool crlf =
-                text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n';
-            pos_ += crlf ? 2 : 1;
-        }
-        return line;
-    }
-
-  private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
-    std::size_t taken_ = 0;
-};
 
 WorkFileLoad Failure(std::string_view line, std::string_view what, std::size_t number) {
     std::string error;
