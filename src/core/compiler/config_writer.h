@@ -39,13 +39,13 @@ class ConfigWriter {
 
     void Line(std::string_view text) { Line({text}); }
     void Line(std::initializer_list<std::string_view> parts) {
-        std::size_t size = 0;
-        for (std::string_view part : parts) size += part.size();
         if (text_) {
             for (std::string_view part : parts) text_->append(part);
             text_->append(lineEnd_);
             return;
         }
+        std::size_t size = 0;
+        for (std::string_view part : parts) size += part.size();
         // Sized once and filled in place: one allocation, no per-piece capacity checks.
         char* out = lines_->emplace_back(size, '\0').data();
         for (std::string_view part : parts) out = std::copy(part.begin(), part.end(), out);
