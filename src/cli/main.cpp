@@ -35,8 +35,7 @@ void LoadWorkFile(const std::string& path, Settings& settings) {
         case WorkFileStatus::Loaded:
             return;
         case WorkFileStatus::NotWorkFile:
-            throw Failure{"ОШИБКА!!! Неверная версия или файл: " + path +
-                          " не является WRK файлом!!!"};
+            throw Failure{NotWorkFileMessage(path)};
         case WorkFileStatus::ConversionError:
             throw Failure{WithFullStop(load.error)};
     }

@@ -95,6 +95,11 @@ TEST(WorkFileReader, RejectsAnythingButTheExactMagicLineWithoutTouchingTheSink) 
     }
 }
 
+TEST(WorkFileReader, NotWorkFileMessageNamesTheFile) {
+    EXPECT_EQ(NotWorkFileMessage("C:\\cfg\\my.wrk"),
+              "ОШИБКА!!! Неверная версия или файл: C:\\cfg\\my.wrk не является WRK файлом!!!");
+}
+
 TEST(WorkFileReader, ConversionErrorsNameTheLineAndStopThere) {
     auto insideTalk = DefaultLines();
     insideTalk.resize(9);

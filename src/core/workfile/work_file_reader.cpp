@@ -21,6 +21,12 @@ WorkFileLoad Failure(std::string_view line, std::string_view what, std::size_t n
 
 }  // namespace
 
+std::string NotWorkFileMessage(std::string_view fileName) {
+    std::string message = "ОШИБКА!!! Неверная версия или файл: ";
+    message.append(fileName).append(" не является WRK файлом!!!");
+    return message;
+}
+
 WorkFileLoad ApplyWorkFile(std::string_view bytes, FieldSink& sink) {
     // CR and LF are the same bytes in both encodings, so the split can follow the decode.
     const std::string text = DecodeCp1251(bytes);

@@ -24,6 +24,9 @@ struct WorkFileLoad {
     std::size_t line = 0;
 };
 
+// What the user is told when the file's first line is not the magic line.
+std::string NotWorkFileMessage(std::string_view fileName);
+
 // Reads a work file (Windows-1251; CR LF, LF or CR line ends) and applies its values to the
 // sink one control at a time, in file order: texts and keys through SetText, check boxes
 // through SetFlag, track bars, spin edits and the combo box through SetNumber with the value
