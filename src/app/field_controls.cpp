@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QSpinBox>
-#include <limits>
 
 #include "keledit.h"
 #include "model/schema.h"
@@ -29,8 +28,6 @@ QWidget* CreateCheck(const FieldDef& def, QWidget* parent) {
 
 QWidget* CreateEdit(const FieldDef& def, QWidget* parent) {
     auto* edit = def.kind == FieldKind::Key ? new TKelEdit(parent) : new QLineEdit(parent);
-    // A field has no length limit; QLineEdit would cut a loaded text at 32767 characters.
-    edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setText(ToQString(def.defaultText));
     edit->setCursorPosition(0);
     return edit;
