@@ -171,9 +171,13 @@ Outcome Register(const Setup& setup) {
     if (!setup.configHome.isEmpty()) {
         const QString listPath = setup.configHome + "/mimeapps.list";
         QFile list(listPath);
-        QByteArray current;
-        if (list.open(QIODevice::ReadOnly)) current = list.readAll();
-        WriteIfChanged(listPath, WithDefaultHandler(current), outcome);
+        // A list that is there but cannot be read is left alone: rewriting it would drop the
+        // user's other handlers.
+        if (list.open(QIODevice::ReadOnly)) {
+            WriteIfChanged(listPath, WithDefaultHandler(list.readAll()), outcome);
+        } else if (!list.exists()) {
+            WriteIfChanged(listPath, WithDefaultHandler({}), outcome);
+        }
     }
 
     auto run = [&](const QString& tool, const QString& folder) {

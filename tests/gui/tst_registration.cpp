@@ -1,5 +1,7 @@
 // Registration of the work-file type for the current user, in temporary XDG folders: the files
 // and their contents, the default handler, that unchanged files run no cache tool, and quoting.
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QMap>
@@ -273,6 +275,19 @@ class RegistrationTest : public QObject {
         QVERIFY(text->isReadOnly());
         QCOMPARE(text->toPlainText(), QString("<<magic>>\nНик\n"));
         QCOMPARE(viewer->windowTitle(), QString("shown.wrk"));
+    }
+
+    // The user's other handlers are kept even when the list cannot be read.
+    void anUnreadableMimeAppsListIsLeftAlone() {
+        if (::geteuid() == 0) QSKIP("root reads every file");
+        const QString list = config_ + "/mimeapps.list";
+        const QByteArray before = "[Default Applications]\ntext/plain=gedit.desktop;\n";
+        Write(list, before);
+        QVERIFY(QFile::setPermissions(list, QFileDevice::WriteOwner));
+        const registration::Outcome outcome = registration::Register(Setup());
+        QVERIFY(QFile::setPermissions(list, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QVERIFY(!outcome.changedFiles.contains(list));
+        QCOMPARE(Read(list), before);
     }
 
     void anUnwritableFolderNeitherStopsNorReports() {
