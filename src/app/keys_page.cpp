@@ -18,10 +18,6 @@
 
 namespace quillex::keyspage {
 
-QString Qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 const FieldDef& Def(std::string_view name) {
     return Field(FieldIdOf(name));
 }
@@ -41,9 +37,9 @@ QLineEdit* AddField(QWidget* parent, const FieldDef& def, const QRect& geometry)
     } else {
         edit = new QLineEdit(parent);
     }
-    edit->setObjectName(Qs(def.name));
-    edit->setText(Qs(def.defaultText));
-    if (!def.hint.empty()) edit->setToolTip(Qs(def.hint));
+    edit->setObjectName(ToQString(def.name));
+    edit->setText(ToQString(def.defaultText));
+    if (!def.hint.empty()) edit->setToolTip(ToQString(def.hint));
     edit->setGeometry(geometry);
     return edit;
 }
@@ -52,14 +48,14 @@ QLabel* AddLabel(QWidget* parent, std::string_view text, const QRect& geometry,
                  std::string_view hint) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(Qs(text));
-    if (!hint.empty()) label->setToolTip(Qs(hint));
+    label->setText(ToQString(text));
+    if (!hint.empty()) label->setToolTip(ToQString(hint));
     label->setGeometry(geometry);
     return label;
 }
 
 QGroupBox* AddGroup(QWidget* parent, std::string_view title, const QRect& geometry) {
-    auto* group = new QGroupBox(Qs(title), parent);
+    auto* group = new QGroupBox(ToQString(title), parent);
     group->setGeometry(geometry);
     return group;
 }

@@ -64,7 +64,7 @@ void BuildHelp(QWidget* page) {
     colours.setColor(QPalette::Base, Qt::white);
     colours.setColor(QPalette::Text, QColor(0x00, 0x00, 0x80));  // navy
     memo->setPalette(colours);
-    memo->setToolTip(Qs(kMemoHint));
+    memo->setToolTip(ToQString(kMemoHint));
     memo->setGeometry(kHelpX, 64, kHelpWidth, 80);
     StretchWithParent(memo, 2, false);
 }

@@ -60,19 +60,19 @@ void AddClearButtons(QWidget* root, const ClearSlots& clearSlots) {
         for (FieldId id : entry.fields) {
             const std::string_view name = Field(id).name;
             if (!slot) slot = clearSlots.Find(name);
-            if (auto* field = root->findChild<QLineEdit*>(Qs(name))) {
+            if (auto* field = root->findChild<QLineEdit*>(ToQString(name))) {
                 fields.append(field);
             } else {
-                qWarning("clear button %s: no field %s", qPrintable(Qs(entry.name)),
-                         qPrintable(Qs(name)));
+                qWarning("clear button %s: no field %s", qPrintable(ToQString(entry.name)),
+                         qPrintable(ToQString(name)));
             }
         }
         if (!slot) {
-            qWarning("clear button %s has no place on the page", qPrintable(Qs(entry.name)));
+            qWarning("clear button %s has no place on the page", qPrintable(ToQString(entry.name)));
             continue;
         }
         auto* button = new QToolButton(slot->parent);
-        button->setObjectName(Qs(entry.name));
+        button->setObjectName(ToQString(entry.name));
         button->setAutoRaise(true);
         // Painted in the page's colour, so that a group frame behind the title button is hidden.
         button->setBackgroundRole(QPalette::Window);
@@ -80,7 +80,7 @@ void AddClearButtons(QWidget* root, const ClearSlots& clearSlots) {
         button->setIcon(icon);
         button->setIconSize(QSize(16, 16));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setToolTip(Qs(entry.hint));
+        button->setToolTip(ToQString(entry.hint));
         button->setCursor(entry.helpCursor ? Qt::WhatsThisCursor : Qt::PointingHandCursor);
         button->setGeometry(slot->geometry);
         QObject::connect(button, &QToolButton::clicked, button,

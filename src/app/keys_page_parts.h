@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/field.h"
+#include "qt_text.h"
 
 class QGroupBox;
 class QLabel;
@@ -21,7 +22,6 @@ namespace quillex::keyspage {
 inline constexpr int kFieldHeight = 22;
 inline constexpr int kClearWidth = 24;
 
-QString Qs(std::string_view text);
 const FieldDef& Def(std::string_view name);
 const FieldDef& Def(std::string_view prefix, int n);
 

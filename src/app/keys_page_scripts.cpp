@@ -75,10 +75,10 @@ void BuildScriptKeys(QWidget* page, ClearSlots& clearSlots) {
             clearSlots.Add(def.name, page, QRect(keyX + kKeyWidth, y, kClearWidth, kFieldHeight));
             y += kRowPitch;
         } else if (def.kind == FieldKind::Check) {
-            auto* box = new QCheckBox(Qs(def.caption), page);
-            box->setObjectName(Qs(def.name));
+            auto* box = new QCheckBox(ToQString(def.caption), page);
+            box->setObjectName(ToQString(def.name));
             box->setChecked(def.defaultNumber != 0);
-            box->setToolTip(Qs(def.hint));
+            box->setToolTip(ToQString(def.hint));
             box->setGeometry(kRightX, y, kScriptLabelWidth + 20, 21);
             y += 21;
         }
