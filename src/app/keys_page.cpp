@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QWidget>
@@ -27,16 +26,8 @@ const FieldDef& Def(std::string_view prefix, int n) {
 }
 
 QLineEdit* AddField(QWidget* parent, const FieldDef& def, const QRect& geometry) {
-    QLineEdit* edit = nullptr;
-    if (def.kind == FieldKind::Key) {
-        edit = new TKelEdit(parent);
-        // Key fields sit on the button face so that they read as "press a key here".
-        QPalette palette = edit->palette();
-        palette.setColor(QPalette::Base, parent->palette().color(QPalette::Button));
-        edit->setPalette(palette);
-    } else {
-        edit = new QLineEdit(parent);
-    }
+    // A key-capture edit paints itself on the button face.
+    QLineEdit* edit = def.kind == FieldKind::Key ? new TKelEdit(parent) : new QLineEdit(parent);
     edit->setObjectName(ToQString(def.name));
     edit->setText(ToQString(def.defaultText));
     if (!def.hint.empty()) edit->setToolTip(ToQString(def.hint));
