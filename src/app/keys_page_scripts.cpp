@@ -28,7 +28,7 @@ constexpr std::string_view kNickHelp[] = {"Во время игры, в конс
                                           "набери nick#,где #-от 1 до 6", "и твой ник изменится"};
 
 void BuildMessages(QWidget* page, ClearSlots& clearSlots) {
-    QGroupBox* group = AddGroup(page, Def(Field(MessageField(1)).name).group, kMessagesGroup);
+    QGroupBox* group = AddGroup(page, Field(MessageField(1)).group, kMessagesGroup);
     for (int row = 1; row <= kMessageRows; ++row) {
         const int y = kGroupFirstRowY + (row - 1) * kRowPitch;
         const FieldDef& key = Def("g", row);
