@@ -135,6 +135,7 @@ void FieldBinding::SetNumber(FieldId id, int value) {
     QWidget* control = controls_[id];
     if (!control) return;
     const quillex::FieldDef& def = Field(id);
+    value = quillex::HeldNumber(def, value);
     switch (def.kind) {
         case FieldKind::TrackBar:
             As<QSlider>(control)->setValue(value);
@@ -143,7 +144,7 @@ void FieldBinding::SetNumber(FieldId id, int value) {
             As<QSpinBox>(control)->setValue(value);
             break;
         case FieldKind::Combo:
-            As<QComboBox>(control)->setCurrentIndex(value >= 0 && value <= def.max ? value : -1);
+            As<QComboBox>(control)->setCurrentIndex(value);
             break;
         default:
             break;

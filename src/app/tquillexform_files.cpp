@@ -84,8 +84,7 @@ void TQuillexForm::WRKOpen(const QString& fileName) {
             dialogs_->Message(this, "Успешно загружено: " + fileName + "!");
             break;
         case quillex::WorkFileStatus::NotWorkFile:
-            dialogs_->Message(this, "ОШИБКА!!! Неверная версия или файл: " + fileName +
-                                        " не является WRK файлом!!!");
+            dialogs_->Message(this, ToQString(quillex::NotWorkFileMessage(ToUtf8(fileName))));
             break;
         case quillex::WorkFileStatus::ConversionError:
             throw CommandError(ToQString(load.error));
