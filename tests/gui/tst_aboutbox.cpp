@@ -10,6 +10,7 @@
 
 #include "kelaboutbox.h"
 #include "kelaboutboxform.h"
+#include "temporary_home.h"
 
 namespace {
 
@@ -71,9 +72,7 @@ class TestAboutBox : public QObject {
 
 void TestAboutBox::initTestCase() {
     QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
+    UseTemporaryHome(home_.path());
 }
 
 void TestAboutBox::executeShowsAFreshWindowWithTheTexts() {

@@ -16,6 +16,7 @@
 #include "input/clearbuttons.h"
 #include "keys_page.h"
 #include "model/schema.h"
+#include "temporary_home.h"
 
 using namespace quillex;
 
@@ -192,8 +193,7 @@ void ClearButtonsTest::oneButtonPerRow() {
 
 int main(int argc, char** argv) {
     QTemporaryDir home;
-    for (const char* variable : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
-        qputenv(variable, home.path().toLocal8Bit());
+    UseTemporaryHome(home.path());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ClearButtonsTest test;

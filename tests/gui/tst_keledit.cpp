@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "keledit.h"
+#include "temporary_home.h"
 
 namespace {
 
@@ -62,9 +63,7 @@ class TestKelEdit : public QObject {
 
 void TestKelEdit::initTestCase() {
     QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
+    UseTemporaryHome(home_.path());
 }
 
 void TestKelEdit::releaseNamesThePhysicalKey_data() {

@@ -7,6 +7,7 @@
 
 #include "input/quick_fill.h"
 #include "quickfillmenu.h"
+#include "temporary_home.h"
 
 namespace {
 
@@ -56,9 +57,7 @@ class TestQuickFill : public QObject {
 
 void TestQuickFill::initTestCase() {
     QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
+    UseTemporaryHome(home_.path());
 }
 
 void TestQuickFill::menuHoldsTheSubmenuAndTheChatItems() {

@@ -17,6 +17,7 @@
 #include "loopback_server.h"
 #include "output/config_file.h"
 #include "scripted_dialogs.h"
+#include "temporary_home.h"
 #include "tquillexform.h"
 
 using namespace quillex;
@@ -77,9 +78,7 @@ class TestClubSave : public QObject {
   private slots:
     void initTestCase() {
         QVERIFY(home_.isValid());
-        qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8());
-        qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
+        UseTemporaryHome(home_.path());
         qputenv("USER", "quillex-player");
         QVERIFY(QDir::setCurrent(home_.path()));  // the autosave files land here
         if (const auto root = LoopbackServer::FindRoot()) server_.emplace(*root);
